@@ -1,0 +1,31 @@
+// Shared by both windows: layouts are written in twips, and the windows' fonts.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QSize>
+
+namespace kvo {
+
+// 15 twips make one logical pixel (1440 twips to an inch at 96 dpi). Qt's device-pixel
+// scaling then serves HiDPI screens.
+inline constexpr int kTwipsPerPixel = 15;
+
+constexpr int Twips(int twips) {
+  return twips / kTwipsPerPixel;
+}
+constexpr QRect TwipsRect(int left, int top, int width, int height) {
+  return QRect(Twips(left), Twips(top), Twips(width), Twips(height));
+}
+constexpr QSize TwipsSize(int width, int height) {
+  return QSize(Twips(width), Twips(height));
+}
+
+// Makes the scalable "MS Sans Serif" from Debian's fonts-wine known to Qt when it is installed,
+// and otherwise lets fontconfig substitute a sans family. Call once, after QApplication exists.
+void LoadWindowFonts();
+
+// "MS Sans Serif", 8.25 pt: the windows' default font.
+QFont DefaultWindowFont();
+
+}  // namespace kvo
