@@ -48,34 +48,45 @@ std::expected<RiskInputs, ReportError> ReadInputs(
   return in;
 }
 
-// Every number of the report, computed before any text is made.
+// Every number of the report, computed before any text is made. A probability shown as a
+// percentage is 100 times it, rounded to single once.
 struct WorkingValues {
-  std::array<float, 5> p;  // at 4, 6, 8, 10 and 12 years
-  float pIdeal, avg, pct10, r1, r2, infarctAge;
+  std::array<float, 5> pct;  // at 4, 6, 8, 10 and 12 years; pct[3] is the 10-year risk
+  float pctIdeal, avg, r1, r2, infarctAge;
 };
 
 std::optional<WorkingValues> ComputeValues(const RiskInputs& in) {
-  WorkingValues v{};
-  for (std::size_t i = 0; i < v.p.size(); ++i) {
-    const std::optional<float> p = CalcProbCHD(in, kHorizons[i]);
-    if (!p) return std::nullopt;
-    v.p[i] = *p;
+  std::array<float, 5> p{};
+  for (std::size_t i = 0; i < p.size(); ++i) {
+    const std::optional<float> pi = CalcProbCHD(in, kHorizons[i]);
+    if (!pi) return std::nullopt;
+    p[i] = *pi;
   }
+  const float p10 = p[3];
   const std::optional<float> pIdeal = CalcProbCHD(IdealInputs(in), kIdealHorizon);
   if (!pIdeal || *pIdeal == 0.0f) return std::nullopt;
-  v.pIdeal = *pIdeal;
+  const float r1 = p10 / *pIdeal;  // single precision, rounded once
+  if (!std::isfinite(r1)) return std::nullopt;
   // Sex code 2 alone takes the female lines; the equation's female form takes every code but 1.
   const bool female = in.sexCode == 2;
-  v.avg = AvgRiskPct(in.age, female);
-  const float p10 = v.p[3];
-  v.r1 = p10 / v.pIdeal;  // single precision, rounded once
-  if (!std::isfinite(v.r1)) return std::nullopt;
-  v.pct10 = 100.0f * p10;
-  v.r2 = v.pct10 / v.avg;  // avg is at least 0.05
-  const std::optional<float> age = InfarctAgeFor(v.pct10, female);
-  if (!age) return std::nullopt;
-  v.infarctAge = *age;
-  return v;
+  const float avg = AvgRiskPct(in.age, female);
+  const float pct10 = 100.0f * p10;
+  const std::optional<float> infarctAge = InfarctAgeFor(pct10, female);
+  if (!infarctAge) return std::nullopt;
+  return WorkingValues{
+      .pct = {100.0f * p[0], 100.0f * p[1], 100.0f * p[2], pct10, 100.0f * p[4]},
+      .pctIdeal = 100.0f * *pIdeal,
+      .avg = avg,
+      .r1 = r1,
+      .r2 = pct10 / avg,  // avg is at least 0.05
+      .infarctAge = *infarctAge,
+  };
+}
+
+std::string Sentence(std::string_view number) {
+  std::string text;
+  text.reserve(kSentence.size() + number.size() + 1);
+  return text.append(kSentence).append(number).append("%");
 }
 
 RiskReport ComposeTexts(const WorkingValues& v, std::string_view ageText,
@@ -84,24 +95,22 @@ RiskReport ComposeTexts(const WorkingValues& v, std::string_view ageText,
     return FormatFixed(value, pattern, separator).append(words);
   };
   auto percent = [&](float value) { return fixed(value, "#0.0", kPercent); };
-  return RiskReport{
-      ageWarning,
-      {{
-          {"txtProbCHD_0", percent(100.0f * v.p[0])},
-          {"txtProbCHD_1", percent(100.0f * v.p[1])},
-          {"txtProbCHD_2", percent(100.0f * v.p[2])},
-          {"txtProbCHD_3", percent(v.pct10)},
-          {"txtProbCHD_4", percent(100.0f * v.p[4])},
-          {"txtProbCHD_5", percent(100.0f * v.pIdeal)},
-          {"txtProbCHD_6", percent(v.avg)},
-          {"txtProbCHD_7", percent(v.pct10)},
-          {"txtProbCHD_8", fixed(v.r1, "#0.0", kTimes)},
-          {"txtProbCHD_9", fixed(v.r2, "#0.0", kTimes)},
-          {"txtVorlek", fixed(v.infarctAge, "##.0", kYears)},
-          {"txtAge2", std::string(ageText).append(kAgeEcho)},
-          {"txtCHDRisk",
-           std::string(kSentence).append(FormatFixed(v.pct10, "##0.0", separator)) + "%"},
-      }}};
+  return RiskReport{ageWarning,
+                    {{
+                        {"txtProbCHD_0", percent(v.pct[0])},
+                        {"txtProbCHD_1", percent(v.pct[1])},
+                        {"txtProbCHD_2", percent(v.pct[2])},
+                        {"txtProbCHD_3", percent(v.pct[3])},
+                        {"txtProbCHD_4", percent(v.pct[4])},
+                        {"txtProbCHD_5", percent(v.pctIdeal)},
+                        {"txtProbCHD_6", percent(v.avg)},
+                        {"txtProbCHD_7", percent(v.pct[3])},
+                        {"txtProbCHD_8", fixed(v.r1, "#0.0", kTimes)},
+                        {"txtProbCHD_9", fixed(v.r2, "#0.0", kTimes)},
+                        {"txtVorlek", fixed(v.infarctAge, "##.0", kYears)},
+                        {"txtAge2", std::string(ageText).append(kAgeEcho)},
+                        {"txtCHDRisk", Sentence(FormatFixed(v.pct[3], "##0.0", separator))},
+                    }}};
 }
 
 }  // namespace

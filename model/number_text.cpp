@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <system_error>
+#include <utility>
 
 #include "model/single.h"
 
@@ -22,6 +24,12 @@ std::size_t SkipDigits(std::string_view text, std::size_t pos) {
 
 // The nearest double to the unsigned decimal intDigits.fracDigits (at least one digit in all).
 double DecimalValue(std::string_view intDigits, std::string_view fracDigits) {
+  // Up to 15 digits a whole number is exact in double: no need for the general reader.
+  if (fracDigits.empty() && intDigits.size() <= 15) {
+    double value = 0.0;
+    for (const char digit : intDigits) value = value * 10 + (digit - '0');
+    return value;
+  }
   std::string decimal(intDigits.empty() ? std::string_view("0") : intDigits);
   if (!fracDigits.empty()) {
     decimal += '.';
@@ -36,6 +44,51 @@ double DecimalValue(std::string_view intDigits, std::string_view fracDigits) {
     return overflow ? std::numeric_limits<double>::infinity() : 0.0;
   }
   return value;
+}
+
+// The magnitude in tenths, rounded half away from zero, when no half lies near it: then the
+// shortest text of the single and its exact value round alike. Gives no value near a half.
+std::optional<std::uint64_t> RoundedTenthsAwayFromHalf(float magnitude) {
+  if (!(magnitude < 1e6f)) return std::nullopt;
+  const double hundredths = static_cast<double>(magnitude) * 100.0;  // exact: 24 + 7 bits
+  const double whole = std::floor(hundredths);
+  const auto wholeHundredths = static_cast<std::uint64_t>(whole);
+  const double fromHalf =
+      std::fabs(static_cast<double>(wholeHundredths % 10) + (hundredths - whole) - 5.0);
+  // The shortest text lies within half an ulp, at most magnitude / 2^24, of the value; stay
+  // well clear of that.
+  if (fromHalf <= hundredths * 0x1p-20) return std::nullopt;
+  return static_cast<std::uint64_t>((hundredths + 5.0) / 10.0);
+}
+
+// Writes `tenths` with at least two digits ("05" for 0.5) at the start of buffer.
+std::pair<char*, char*> WriteTenths(std::uint64_t tenths, char* buffer) {
+  buffer[0] = '0';
+  const bool belowOne = tenths < 10;
+  char* const end = std::to_chars(buffer + (belowOne ? 1 : 0), buffer + 32, tenths).ptr;
+  return {buffer, end};
+}
+
+// Rounds the shortest decimal text that reads back as the same single: halves away from zero,
+// a hundredths digit of 5 or more rounding the tenths up (the single nearest to 12.45 lies just
+// below it, but its shortest text is 12.45, so it shows as 12.5).
+std::pair<char*, char*> RoundShortestText(float value, char* buffer) {
+  // Written one place to the right, leaving room for a carry into a new leading digit.
+  buffer[0] = '0';
+  char* const first = buffer + 1;
+  char* const last =
+      std::to_chars(first, buffer + 62, std::fabs(value), std::chars_format::fixed).ptr;
+  char* const point = std::find(first, last, '.');
+  if (point == last) point[1] = '0';  // a whole number: tenths 0, and no hundredths
+  const bool roundUp = point + 2 < last && point[2] >= '5';
+  // The tenths digit moves next to the integer digits, so that a carry runs through both.
+  point[0] = point[1];
+  if (roundUp) {
+    char* digit = point;
+    while (*digit == '9') *digit-- = '0';
+    ++*digit;  // at worst the spare leading '0' becomes '1'
+  }
+  return {buffer, point + 1};
 }
 
 }  // namespace
@@ -70,36 +123,22 @@ float ReadSingleField(std::string_view text) {
 
 std::string FormatFixed(float value, std::string_view pattern, std::string_view decimalSeparator) {
   if (!std::isfinite(value)) return std::isnan(value) ? "nan" : (value > 0 ? "inf" : "-inf");
-  // The shortest decimal text that reads back as this single decides the digits and halves.
+  const std::optional<std::uint64_t> quick = RoundedTenthsAwayFromHalf(std::fabs(value));
+  // Digits of the rounded magnitude, the last one being the tenths.
   char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed);
-  const std::string_view shortest(buffer, result.ptr);
-  const std::size_t point = shortest.find('.');
-  std::string digits(shortest.substr(0, point));  // integer digits, then the tenths digit
-  const std::string_view fraction =
-      point == std::string_view::npos ? std::string_view() : shortest.substr(point + 1);
-  digits += fraction.empty() ? '0' : fraction[0];
-  // Halves away from zero: a hundredths digit of 5 or more rounds the tenths up.
-  if (fraction.size() > 1 && fraction[1] >= '5') {
-    std::size_t i = digits.size();
-    while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
-    if (i == 0) {
-      digits.insert(digits.begin(), '1');
-    } else {
-      ++digits[i - 1];
-    }
-  }
-  const bool roundsToZero = digits.find_first_not_of('0') == std::string::npos;
-  std::string_view integer(digits.data(), digits.size() - 1);
-  integer.remove_prefix(std::min(integer.find_first_not_of('0'), integer.size()));
+  const auto [begin, end] = quick ? WriteTenths(*quick, buffer) : RoundShortestText(value, buffer);
+  const char* integer = std::find_if(begin, end - 1, [](char c) { return c != '0'; });
+  const bool roundsToZero = integer == end - 1 && end[-1] == '0';
   // A "0" before the pattern's point keeps one integer digit for magnitudes below 1.
   const bool keepsZero = pattern.substr(0, pattern.find('.')).find('0') != std::string_view::npos;
-  if (integer.empty() && keepsZero) integer = "0";
-  std::string text = (value < 0 && !roundsToZero) ? "-" : "";
-  text += integer;
+  if (integer == end - 1 && keepsZero) --integer;
+
+  std::string text;
+  text.reserve(static_cast<std::size_t>(end - integer) + decimalSeparator.size() + 1);
+  if (value < 0 && !roundsToZero) text += '-';
+  text.append(integer, static_cast<std::size_t>(end - 1 - integer));
   text += decimalSeparator;
-  text += digits.back();
+  text += end[-1];
   return text;
 }
 

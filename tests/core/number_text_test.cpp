@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <iomanip>
 #include <limits>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kvo {
 namespace {
@@ -162,6 +167,41 @@ TEST(FormatFixed, ShowsOneDecimalWithTheCallersSeparator) {
       EXPECT_EQ(FormatFixed(c.value, "#0.0", separator), WithSeparator(c.wide, separator));
       EXPECT_EQ(FormatFixed(c.value, "##0.0", separator), WithSeparator(c.wide, separator));
       EXPECT_EQ(FormatFixed(c.value, "##.0", separator), WithSeparator(c.narrow, separator));
+    }
+  }
+}
+
+// The rule spelled out on the shortest text, digit by digit, for "#0.0" with a comma.
+std::string RoundShortestText(float value) {
+  char buffer[64];
+  const std::string shortest(
+      buffer, std::to_chars(buffer, buffer + 64, std::fabs(value), std::chars_format::fixed).ptr);
+  const std::size_t point = std::min(shortest.find('.'), shortest.size());
+  const std::string fraction = shortest.substr(std::min(point + 1, shortest.size())) + "00";
+  long long tenths = std::stoll("0" + shortest.substr(0, point)) * 10 + (fraction[0] - '0');
+  if (fraction[1] >= '5') ++tenths;
+  const std::string sign = value < 0 && tenths != 0 ? "-" : "";
+  return sign + std::to_string(tenths / 10) + "," + std::to_string(tenths % 10);
+}
+
+TEST(FormatFixed, JudgesEveryHalfOnTheShortestText) {
+  // Every single within 64 steps of each half from 0.05 to 999.95, and across 1e6, where the
+  // formatting takes different roads.
+  std::vector<float> values;
+  for (int k = 0; k < 10000; ++k) {
+    const float half = (static_cast<float>(k) * 10.0f + 5.0f) / 100.0f;
+    float below = half, above = half;
+    for (int step = 0; step < 64; ++step) {
+      values.push_back(below = std::nextafter(below, 0.0f));
+      values.push_back(above = std::nextafter(above, 2e6f));
+    }
+    values.push_back(half);
+  }
+  for (float v = 999990.0f; v < 1000010.0f; v = std::nextafter(v, 2e6f)) values.push_back(v);
+  for (const float value : values) {
+    for (const float signedValue : {value, -value}) {
+      ASSERT_EQ(FormatFixed(signedValue, "#0.0", ","), RoundShortestText(signedValue))
+          << std::setprecision(9) << signedValue;
     }
   }
 }
