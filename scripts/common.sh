@@ -10,7 +10,7 @@ RUNTIME_PACKAGES=(
   fonts-wine fonts-dejavu-core fontconfig
 )
 # To run every test as well.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth)
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev libx11-dev xvfb xauth x11-utils)
 
 # configure_and_build BUILD_DIR [CMAKE_ARGS...]
 configure_and_build() {
