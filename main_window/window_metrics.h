@@ -21,7 +21,7 @@ constexpr QSize TwipsSize(int width, int height) {
   return QSize(Twips(width), Twips(height));
 }
 
-// Makes the scalable "MS Sans Serif" from Debian's fonts-wine known to Qt when it is installed,
+// Makes a scalable face for "MS Sans Serif" from Debian's fonts-wine known to Qt when installed,
 // and otherwise lets fontconfig substitute a sans family. Call once, after QApplication exists.
 void LoadWindowFonts();
 

@@ -7,7 +7,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 RUNTIME_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-  fonts-wine fonts-dejavu-core fontconfig
+  fonts-wine fonts-lato fonts-dejavu-core fontconfig
 )
 # To run every test as well.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev libx11-dev xvfb xauth x11-utils)

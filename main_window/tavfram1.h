@@ -1,0 +1,45 @@
+// The main window: eight risk factors in, the risk report out, and a small menu.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <string>
+
+class QLineEdit;
+class QMenu;
+
+namespace kvo {
+
+struct ControlSpec;
+struct ReportError;
+struct BoxText;
+
+class Tavfram1 : public QMainWindow {
+ public:
+  explicit Tavfram1(QWidget* parent = nullptr);
+
+  // The client area: every control, without the menu bar. It is what Tisk prints.
+  QWidget* clientArea() const { return clientArea_; }
+
+ private:
+  void createClientArea();
+  void createControl(const ControlSpec& spec);
+  void createMenu();
+  void setTabOrder();
+
+  void cmdCalcRisk_Click();
+  void mAbout_Click();
+  void mPrint_Click();
+  void mExit_Click();
+
+  QLineEdit* field(const char* name) const;
+  std::array<std::string, 8> inputTexts() const;
+  void showAgeWarning();
+  void showReportError(const ReportError& error);
+  void writeResults(const std::array<BoxText, 13>& texts);
+
+  QWidget* clientArea_ = nullptr;
+};
+
+}  // namespace kvo
