@@ -12,6 +12,7 @@
 #include <QSvgRenderer>
 #include <QSvgWidget>
 
+#include "infarct_age_window/vorlek.h"
 #include "main_window/message_box.h"
 #include "main_window/risk_report.h"
 #include "main_window/window_metrics.h"
@@ -194,20 +195,6 @@ void ApplyLook(QWidget* widget, Look look) {
   }
 }
 
-// Narrows a label's font just enough for its wrapped caption to fit the box: the layout's boxes
-// were sized for a narrower face than the scalable ones at hand.
-void FitCaption(QLabel* label) {
-  QFont font = label->font();
-  const auto height = [&] {
-    const QRect room(QPoint(), QSize(label->width(), 10 * label->height()));
-    return QFontMetrics(font).boundingRect(room, Qt::TextWordWrap, label->text()).height();
-  };
-  for (int stretch = 100; stretch > 70 && height() > label->height(); stretch -= 2) {
-    font.setStretch(stretch - 2);
-  }
-  label->setFont(font);
-}
-
 QWidget* NewWidget(const ControlSpec& spec, QWidget* parent) {
   const QString text = QString::fromUtf8(spec.text);
   switch (spec.kind) {
@@ -250,6 +237,11 @@ Tavfram1::Tavfram1(QWidget* parent) : QMainWindow(parent) {
   field("txtName")->setFocus();
 }
 
+// The infarct-age window has no owner, so it outlives a closed main window; it goes at the end.
+Tavfram1::~Tavfram1() {
+  delete vorlek_;
+}
+
 void Tavfram1::createClientArea() {
   clientArea_ = new QWidget(this);
   clientArea_->setObjectName("clientArea");
@@ -266,6 +258,8 @@ void Tavfram1::createClientArea() {
   setCentralWidget(clientArea_);
   connect(clientArea_->findChild<QPushButton*>("cmdCalcRisk"), &QPushButton::clicked, this,
           &Tavfram1::cmdCalcRisk_Click);
+  connect(clientArea_->findChild<QPushButton*>("cmdVorlek"), &QPushButton::clicked, this,
+          &Tavfram1::cmdVorlek_Click);
 }
 
 void Tavfram1::createControl(const ControlSpec& spec) {
@@ -323,6 +317,13 @@ void Tavfram1::cmdCalcRisk_Click() {
   } else {
     showReportError(report.error());
   }
+}
+
+void Tavfram1::cmdVorlek_Click() {
+  if (!vorlek_) vorlek_ = new Vorlek();
+  vorlek_->show();
+  vorlek_->raise();
+  vorlek_->activateWindow();
 }
 
 void Tavfram1::showAgeWarning() {

@@ -11,6 +11,7 @@ class QMenu;
 
 namespace kvo {
 
+class Vorlek;
 struct ControlSpec;
 struct ReportError;
 struct BoxText;
@@ -18,6 +19,7 @@ struct BoxText;
 class Tavfram1 : public QMainWindow {
  public:
   explicit Tavfram1(QWidget* parent = nullptr);
+  ~Tavfram1() override;
 
   // The client area: every control, without the menu bar. It is what Tisk prints.
   QWidget* clientArea() const { return clientArea_; }
@@ -29,6 +31,7 @@ class Tavfram1 : public QMainWindow {
   void setTabOrder();
 
   void cmdCalcRisk_Click();
+  void cmdVorlek_Click();
   void mAbout_Click();
   void mPrint_Click();
   void mExit_Click();
@@ -40,6 +43,7 @@ class Tavfram1 : public QMainWindow {
   void writeResults(const std::array<BoxText, 13>& texts);
 
   QWidget* clientArea_ = nullptr;
+  QPointer<Vorlek> vorlek_;  // the one infarct-age window, while it is open
 };
 
 }  // namespace kvo

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontMetrics>
 
 namespace kvo {
 namespace {
@@ -26,6 +27,18 @@ QFont DefaultWindowFont() {
   font.setFamilies({kDefaultFamily, "Tahoma", "DejaVu Sans", "Sans Serif"});
   font.setPointSizeF(8.25);
   return font;
+}
+
+void FitCaption(QLabel* label) {
+  QFont font = label->font();
+  const auto fits = [&] {
+    const QFontMetrics metrics(font);
+    if (!label->wordWrap()) return metrics.horizontalAdvance(label->text()) <= label->width();
+    const QRect room(QPoint(), QSize(label->width(), 10 * label->height()));
+    return metrics.boundingRect(room, Qt::TextWordWrap, label->text()).height() <= label->height();
+  };
+  for (int stretch = 100; stretch > 70 && !fits(); stretch -= 2) font.setStretch(stretch - 2);
+  label->setFont(font);
 }
 
 }  // namespace kvo

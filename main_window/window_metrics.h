@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QLabel>
 #include <QRect>
 #include <QSize>
 
@@ -27,5 +28,9 @@ void LoadWindowFonts();
 
 // "MS Sans Serif", 8.25 pt: the windows' default font.
 QFont DefaultWindowFont();
+
+// Narrows a label's font just enough for its caption to fit the box, wrapped when the label
+// wraps: the layouts' boxes were sized for a narrower face than the scalable ones at hand.
+void FitCaption(QLabel* label);
 
 }  // namespace kvo

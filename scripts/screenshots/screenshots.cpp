@@ -2,6 +2,7 @@
 // Usage: screenshots OUTPUT_DIR SUFFIX   (run with QT_QPA_PLATFORM=offscreen, QT_SCALE_FACTOR)
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 
@@ -20,5 +21,19 @@ int main(int argc, char* argv[]) {
   main.show();
   main.findChild<QPushButton*>("cmdCalcRisk")->click();
   app.processEvents();
-  return main.grab().save(output.filePath("main-window" + suffix + ".png")) ? 0 : 1;
+  const bool mainSaved = main.grab().save(output.filePath("main-window" + suffix + ".png"));
+
+  main.findChild<QPushButton*>("cmdVorlek")->click();
+  QWidget* vorlek = nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->objectName() == "Vorlek") vorlek = top;
+  }
+  vorlek->findChild<QLineEdit*>("txtProb")->setText("12.5");
+  vorlek->findChild<QPushButton*>("cmdVorlek")->click();
+  vorlek->findChild<QLineEdit*>("txtAge2")->setText("55");
+  vorlek->findChild<QPushButton*>("cmdAvgAge")->click();
+  app.processEvents();
+  const bool vorlekSaved =
+      vorlek->grab().save(output.filePath("infarct-age-window" + suffix + ".png"));
+  return mainSaved && vorlekSaved ? 0 : 1;
 }
