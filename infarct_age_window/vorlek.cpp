@@ -86,6 +86,8 @@ Vorlek::Vorlek(QWidget* parent) : QWidget(parent, Qt::Window) {
   sex->addButton(findChild<QRadioButton*>("optFemale"));
   findChild<QRadioButton*>("optFemale")->setChecked(true);
   setTabOrder();
+  keepTabOnSelectedOption();
+  connect(sex, &QButtonGroup::buttonToggled, this, &Vorlek::keepTabOnSelectedOption);
   connect(findChild<QPushButton*>("cmdVorlek"), &QPushButton::clicked, this,
           &Vorlek::cmdVorlek_Click);
   connect(findChild<QPushButton*>("cmdAvgAge"), &QPushButton::clicked, this,
@@ -105,6 +107,13 @@ void Vorlek::setTabOrder() {
                                "optFemale", "cmdAvgAge", "txtAge2",   "txtAverageRisk"};
   for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
     QWidget::setTabOrder(findChild<QWidget*>(order[i]), findChild<QWidget*>(order[i + 1]));
+  }
+}
+
+// The Tab key stops at the selected option only; the arrow keys move between the two.
+void Vorlek::keepTabOnSelectedOption() {
+  for (auto* option : findChildren<QRadioButton*>()) {
+    option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
   }
 }
 

@@ -11,6 +11,8 @@ namespace kvo {
 struct VorlekControl;
 
 class Vorlek : public QWidget {
+  Q_OBJECT
+
  public:
   // A top-level window that deletes itself when closed, so that the next show loads afresh.
   explicit Vorlek(QWidget* parent = nullptr);
@@ -18,6 +20,7 @@ class Vorlek : public QWidget {
  private:
   void createControl(const VorlekControl& spec);
   void setTabOrder();
+  void keepTabOnSelectedOption();
 
   void cmdVorlek_Click();
   void cmdAvgAge_Click();

@@ -17,6 +17,8 @@ struct ReportError;
 struct BoxText;
 
 class Tavfram1 : public QMainWindow {
+  Q_OBJECT
+
  public:
   explicit Tavfram1(QWidget* parent = nullptr);
   ~Tavfram1() override;
