@@ -7,7 +7,7 @@ namespace kvo::test {
 
 ModalBoxProbe::ModalBoxProbe(std::function<void()> whileShown)
     : whileShown_(std::move(whileShown)) {
-  timer_.setInterval(10);
+  timer_.setInterval(1);
   connect(&timer_, &QTimer::timeout, this, &ModalBoxProbe::answerOpenBox);
   timer_.start();
 }
