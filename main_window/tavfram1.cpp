@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -9,6 +11,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QSvgWidget>
 
@@ -347,15 +350,43 @@ void Tavfram1::mAbout_Click() {
 void Tavfram1::mPrint_Click() {
   const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
   if (printerInfo.isNull()) {
-    ShowMessage(this, kPrintTitle, "Okno nelze vytisknout: není nainstalována žádná tiskárna.",
-                QMessageBox::Warning);
+    offerPdf();
     return;
   }
   QPrinter printer(printerInfo, QPrinter::HighResolution);
   printer.setDocName(windowTitle());
   if (!PrintWidget(*clientArea_, printer)) {
     ShowMessage(this, kPrintTitle,
-                QString("Tisk na tiskárnu %1 se nepodařil.").arg(printerInfo.printerName()),
+                QString("Tisk na tiskárnu %1 se nepodařil. Zkontrolujte, zda je tiskárna "
+                        "zapnutá a tisková služba běží.")
+                    .arg(printerInfo.printerName()),
+                QMessageBox::Warning);
+  }
+}
+
+// Many desktops have no printer: the same page can go to a PDF file instead.
+void Tavfram1::offerPdf() {
+  QMessageBox box(QMessageBox::Information, kPrintTitle,
+                  "Není nainstalována žádná tiskárna. Okno můžete uložit jako PDF.",
+                  QMessageBox::NoButton, this);
+  QPushButton* save = box.addButton("Uložit jako PDF…", QMessageBox::AcceptRole);
+  box.setEscapeButton(box.addButton("Zrušit", QMessageBox::RejectRole));
+  box.setDefaultButton(save);
+  box.exec();
+  if (box.clickedButton() == save) savePdf();
+}
+
+void Tavfram1::savePdf() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString path = QFileDialog::getSaveFileName(
+      this, "Uložit jako PDF", QDir(folder).filePath("Riziko infarktu.pdf"), "PDF (*.pdf)");
+  if (path.isEmpty()) return;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  printer.setDocName(windowTitle());
+  if (!PrintWidget(*clientArea_, printer)) {
+    ShowMessage(this, kPrintTitle, QString("Soubor %1 se nepodařilo uložit.").arg(path),
                 QMessageBox::Warning);
   }
 }

@@ -1,6 +1,7 @@
 // The main window driven through its real widgets, headless.
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -64,7 +65,8 @@ class MainWindowTest : public QObject {
   void badInputLeavesEveryBoxAsItWas();
   void informationBox();
   void printsTheClientAreaOnOnePage();
-  void printWithoutAPrinterTellsTheUser();
+  void withoutAPrinterOffersAPdf_data();
+  void withoutAPrinterOffersAPdf();
   void exitClosesTheWindow();
 
  private:
@@ -390,13 +392,66 @@ void MainWindowTest::printsTheClientAreaOnOnePage() {
   QVERIFY(content.size() > 5000);  // text and picture, not an empty page
 }
 
-void MainWindowTest::printWithoutAPrinterTellsTheUser() {
+void MainWindowTest::withoutAPrinterOffersAPdf_data() {
+  QTest::addColumn<QString>("answer");    // the button pressed in the message
+  QTest::addColumn<QString>("fileName");  // chosen in the file dialog; empty: cancelled
+  QTest::addColumn<QString>("outcome");   // "nothing", "pdf" or "message"
+
+  QTest::newRow("cancelled at the message") << "Zrušit"
+                                            << ""
+                                            << "nothing";
+  QTest::newRow("cancelled in the file dialog") << "Uložit jako PDF…"
+                                                << ""
+                                                << "nothing";
+  QTest::newRow("saved") << "Uložit jako PDF…"
+                         << "okno.pdf"
+                         << "pdf";
+  QTest::newRow("unwritable") << "Uložit jako PDF…"
+                              << "/proc/okno.pdf"
+                              << "message";
+}
+
+void MainWindowTest::withoutAPrinterOffersAPdf() {
   if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
+  QFETCH(QString, answer);
+  QFETCH(QString, fileName);
+  QFETCH(QString, outcome);
+  QTemporaryDir dir;
+  const QString path = fileName.startsWith('/') ? fileName : dir.filePath(fileName);
+  QString proposed;
   ModalBoxProbe probe;
+  probe.answerWith(answer);
+  probe.onOtherDialog([&](QDialog* dialog) {
+    auto* files = qobject_cast<QFileDialog*>(dialog);
+    QVERIFY(files != nullptr);
+    proposed = files->selectedFiles().value(0);
+    if (fileName.isEmpty()) {
+      files->reject();
+    } else {
+      files->selectFile(path);
+      dialog->accept();  // QFileDialog::accept, as the Save button does
+    }
+  });
+  clickCalc();
   window_->findChild<QAction*>("mPrint")->trigger();
-  QCOMPARE(probe.seen().size(), 1);
-  QCOMPARE(probe.seen().first().title, QString("Tisk"));
-  QVERIFY(probe.seen().first().text.contains("není nainstalována žádná tiskárna"));
+  QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+
+  const kvo::test::SeenBox offer = probe.seen().first();
+  QCOMPARE(offer.title, QString("Tisk"));
+  QCOMPARE(offer.text, QString("Není nainstalována žádná tiskárna. Okno můžete uložit jako PDF."));
+  QCOMPARE(offer.buttonTexts, QStringList({"Uložit jako PDF…", "Zrušit"}));
+  QCOMPARE(probe.otherDialogs(), answer == "Zrušit" ? 0 : 1);
+  if (probe.otherDialogs() == 1) QVERIFY(proposed.endsWith("/Riziko infarktu.pdf"));
+  QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), outcome == "pdf" ? 1 : 0);
+  QCOMPARE(probe.seen().size(), outcome == "message" ? 2 : 1);
+  if (outcome == "pdf") {
+    QFile pdf(path);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.readAll().startsWith("%PDF"));
+  }
+  if (outcome == "message") {
+    QCOMPARE(probe.seen().last().text, "Soubor " + path + " se nepodařilo uložit.");
+  }
 }
 
 void MainWindowTest::exitClosesTheWindow() {

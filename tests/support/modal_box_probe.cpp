@@ -13,16 +13,34 @@ ModalBoxProbe::ModalBoxProbe(std::function<void()> whileShown)
 }
 
 void ModalBoxProbe::answerOpenBox() {
-  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-  if (box == nullptr || !box->isVisible()) return;
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == nullptr || !modal->isVisible()) return;
+  auto* box = qobject_cast<QMessageBox*>(modal);
+  if (box == nullptr) {
+    auto* dialog = qobject_cast<QDialog*>(modal);
+    if (dialog == nullptr) return;
+    ++otherDialogs_;
+    if (otherDialog_) {
+      otherDialog_(dialog);
+    } else {
+      dialog->reject();
+    }
+    return;
+  }
+  QStringList texts;
+  QAbstractButton* chosen = nullptr;
+  for (QAbstractButton* button : box->buttons()) {
+    texts << button->text();
+    if (!answer_.isEmpty() && button->text() == answer_) chosen = button;
+  }
   seen_.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                static_cast<int>(box->buttons().size())});
+                static_cast<int>(box->buttons().size()), texts});
   if (whileShown_) whileShown_();
-  // Answer with the box's escape button when it has one, else its first button.
-  QAbstractButton* answer = box->escapeButton();
-  if (answer == nullptr && !box->buttons().isEmpty()) answer = box->buttons().first();
-  if (answer != nullptr) {
-    answer->click();
+  // Otherwise the box's escape button when it has one, else its first button.
+  if (chosen == nullptr) chosen = box->escapeButton();
+  if (chosen == nullptr && !box->buttons().isEmpty()) chosen = box->buttons().first();
+  if (chosen != nullptr) {
+    chosen->click();
   } else {
     box->done(0);
   }
