@@ -377,7 +377,9 @@ void Tavfram1::offerPdf() {
 }
 
 void Tavfram1::savePdf() {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  // The documents folder where there is one, else the home folder.
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!QDir(folder).exists()) folder = QDir::homePath();
   const QString path = QFileDialog::getSaveFileName(
       this, "Uložit jako PDF", QDir(folder).filePath("Riziko infarktu.pdf"), "PDF (*.pdf)");
   if (path.isEmpty()) return;
