@@ -10,7 +10,8 @@ RUNTIME_PACKAGES=(
   fonts-wine fonts-lato fonts-dejavu-core fontconfig
 )
 # To run every test as well.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev libx11-dev xvfb xauth x11-utils)
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev libx11-dev xvfb xauth x11-utils
+  cups printer-driver-cups-pdf poppler-utils desktop-file-utils appstream dpkg-dev)
 
 # configure_and_build BUILD_DIR [CMAKE_ARGS...]
 configure_and_build() {

@@ -406,9 +406,10 @@ void MainWindowTest::withoutAPrinterOffersAPdf_data() {
   QTest::newRow("saved") << "Uložit jako PDF…"
                          << "okno.pdf"
                          << "pdf";
-  QTest::newRow("unwritable") << "Uložit jako PDF…"
-                              << "/proc/okno.pdf"
-                              << "message";
+  QTest::newRow("unwritable")
+      << "Uložit jako PDF…"
+      << "/sys/okno.pdf"  // no one writes there, and it holds no file to read
+      << "message";
 }
 
 void MainWindowTest::withoutAPrinterOffersAPdf() {
