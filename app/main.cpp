@@ -5,6 +5,7 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  QGuiApplication::setDesktopFileName("cz.rizikoinfarktu.RizikoInfarktu");
   kvo::LoadWindowFonts();
   kvo::Tavfram1 window;
   window.show();

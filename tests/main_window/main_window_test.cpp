@@ -49,7 +49,7 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { kvo::LoadWindowFonts(); }
+  void initTestCase();
   void init();
   void cleanup();
 
@@ -81,7 +81,17 @@ class MainWindowTest : public QObject {
   QStringList texts(const QStringList& names) const;
 
   std::unique_ptr<kvo::Tavfram1> window_;
+  QTemporaryDir home_;
 };
+
+void MainWindowTest::initTestCase() {
+  // A fresh home: the file dialog remembers the folders of earlier runs in its settings.
+  QVERIFY(home_.isValid());
+  qputenv("HOME", home_.path().toUtf8());
+  qputenv("XDG_CONFIG_HOME", (home_.path() + "/.config").toUtf8());
+  QDir::setCurrent(home_.path());
+  kvo::LoadWindowFonts();
+}
 
 void MainWindowTest::init() {
   QLocale::setDefault(Czech());
