@@ -60,6 +60,7 @@ class MainWindowTest : public QObject {
   void tabOrder();
   void report_data();
   void report();
+  void reportFollowsTheSystemLocale();
   void ageWarningComesBeforeTheResults();
   void badInputLeavesEveryBoxAsItWas_data();
   void badInputLeavesEveryBoxAsItWas();
@@ -306,6 +307,16 @@ void MainWindowTest::report() {
   // A second click writes the same texts again.
   clickCalc();
   QCOMPARE(texts(kResults), expected);
+}
+
+// Run by CTest with LC_ALL set to a Czech and to an English locale.
+void MainWindowTest::reportFollowsTheSystemLocale() {
+  const QString separator = qEnvironmentVariable("KVO_EXPECTED_SEPARATOR");
+  if (separator.isEmpty()) QSKIP("KVO_EXPECTED_SEPARATOR names the locale's separator");
+  QLocale::setDefault(QLocale::system());
+  clickCalc();
+  QCOMPARE(control("txtProbCHD_3")->text(), "19" + separator + "2 %");
+  QCOMPARE(control("txtVorlek")->text(), "59" + separator + "2 let  ");
 }
 
 void MainWindowTest::ageWarningComesBeforeTheResults() {
