@@ -14,6 +14,7 @@
 #include "main_window/tavfram1.h"
 #include "main_window/window_metrics.h"
 #include "tests/support/modal_box_probe.h"
+#include "tests/support/widget_driving.h"
 
 using kvo::test::ModalBoxProbe;
 
@@ -68,11 +69,11 @@ class InfarctAgeWindowTest : public QObject {
  private:
   template <typename T = QLineEdit>
   T* control(const QString& name) const {
-    T* widget = vorlek_->findChild<T*>(name);
-    if (widget == nullptr) qFatal("no control %s", qPrintable(name));
-    return widget;
+    return kvo::test::Control<T>(vorlek_, name);
   }
-  void type(const QString& field, const QString& text);
+  void type(const QString& field, const QString& text) {
+    kvo::test::TypeInto(control(field), text);
+  }
   void click(const char* button) {
     QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
   }
@@ -94,17 +95,7 @@ void InfarctAgeWindowTest::cleanup() {
   if (vorlek_) vorlek_->close();
   main_.reset();
   QTRY_VERIFY(vorlek_.isNull());  // closing deletes it
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    QVERIFY2(!widget->isVisible(), qPrintable("left open: " + widget->objectName()));
-  }
-}
-
-void InfarctAgeWindowTest::type(const QString& field, const QString& text) {
-  QLineEdit* edit = control(field);
-  edit->setFocus();
-  edit->selectAll();
-  QTest::keyClick(edit, Qt::Key_Delete);
-  QTest::keyClicks(edit, text);
+  QCOMPARE(kvo::test::VisibleWindows(), QStringList());
 }
 
 kvo::Vorlek* InfarctAgeWindowTest::openFromMainWindow() {

@@ -18,6 +18,7 @@
 #include "main_window/window_metrics.h"
 #include "main_window/window_printing.h"
 #include "tests/support/modal_box_probe.h"
+#include "tests/support/widget_driving.h"
 
 using kvo::test::ModalBoxProbe;
 
@@ -73,11 +74,11 @@ class MainWindowTest : public QObject {
  private:
   template <typename T = QLineEdit>
   T* control(const QString& name) const {
-    T* widget = window_->findChild<T*>(name);
-    if (widget == nullptr) qFatal("no control %s", qPrintable(name));
-    return widget;
+    return kvo::test::Control<T>(window_.get(), name);
   }
-  void type(const QString& field, const QString& text);
+  void type(const QString& field, const QString& text) {
+    kvo::test::TypeInto(control(field), text);
+  }
   void clickCalc() { QTest::mouseClick(control<QPushButton>("cmdCalcRisk"), Qt::LeftButton); }
   QStringList texts(const QStringList& names) const;
 
@@ -104,17 +105,7 @@ void MainWindowTest::init() {
 
 void MainWindowTest::cleanup() {
   window_.reset();
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    QVERIFY2(!widget->isVisible(), qPrintable("left open: " + widget->objectName()));
-  }
-}
-
-void MainWindowTest::type(const QString& field, const QString& text) {
-  QLineEdit* edit = control(field);
-  edit->setFocus();
-  edit->selectAll();
-  QTest::keyClick(edit, Qt::Key_Delete);
-  QTest::keyClicks(edit, text);
+  QCOMPARE(kvo::test::VisibleWindows(), QStringList());
 }
 
 QStringList MainWindowTest::texts(const QStringList& names) const {

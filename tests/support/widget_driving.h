@@ -1,0 +1,25 @@
+// Small helpers for driving the windows' real widgets in tests.
+#pragma once
+
+#include <QLineEdit>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+namespace kvo::test {
+
+// The child of `window` with this object name; a missing control ends the test run.
+template <typename T = QLineEdit>
+T* Control(const QWidget* window, const QString& name) {
+  T* widget = window->findChild<T*>(name);
+  if (widget == nullptr) qFatal("no control %s", qPrintable(name));
+  return widget;
+}
+
+// Replaces the field's text as a user would: select all, delete, type (ASCII only).
+void TypeInto(QLineEdit* field, const QString& text);
+
+// The object names of the top-level windows that are still visible.
+QStringList VisibleWindows();
+
+}  // namespace kvo::test
