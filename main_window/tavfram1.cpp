@@ -12,12 +12,11 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QSvgRenderer>
-#include <QSvgWidget>
 
 #include "infarct_age_window/vorlek.h"
 #include "main_window/message_box.h"
 #include "main_window/risk_report.h"
+#include "main_window/svg_picture.h"
 #include "main_window/window_metrics.h"
 #include "main_window/window_printing.h"
 
@@ -217,11 +216,8 @@ QWidget* NewWidget(const ControlSpec& spec, QWidget* parent) {
     }
     case Kind::Button:
       return new QPushButton(text, parent);
-    case Kind::Picture: {
-      auto* picture = new QSvgWidget(text, parent);
-      picture->renderer()->setAspectRatioMode(Qt::KeepAspectRatio);
-      return picture;
-    }
+    case Kind::Picture:
+      return new SvgPicture(text, parent);
   }
   return nullptr;
 }

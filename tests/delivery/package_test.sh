@@ -21,7 +21,7 @@ command -v dpkg-shlibdeps >/dev/null || { echo "SKIPPED: no dpkg-shlibdeps (dpkg
 deb=$(ls "$work"/*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 libqt6svgwidgets6 libqt6printsupport6 qt6-qpa-plugins fonts-wine \
+for needed in libqt6widgets6 libqt6svg6 libqt6printsupport6 qt6-qpa-plugins fonts-wine \
     fonts-lato; do
   [[ $depends == *"$needed"* ]] || { echo "the package does not depend on $needed"; exit 1; }
 done
