@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "infarct_age_window/vorlek.h"
 #include "main_window/message_box.h"
@@ -228,7 +229,8 @@ Tavfram1::Tavfram1(QWidget* parent) : QMainWindow(parent) {
   InitResources();
   setObjectName("Tavfram1");
   setWindowTitle("Výpočet možnosti infarktu Framinghovou metodou");
-  setWindowIcon(QIcon(":/heart.ico"));
+  // Decoding the icon loads an image plugin; it can wait until the window is on the screen.
+  QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(":/heart.ico")); });
   createMenu();
   createClientArea();
   setTabOrder();
