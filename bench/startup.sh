@@ -11,11 +11,13 @@ rounds=${1:-20}
 configure_and_build "$root/build/bench" -DCMAKE_BUILD_TYPE=Release -DKVO_BUILD_TESTS=OFF >/dev/null
 bin="$root/build/bench"
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display and writes its number once it is ready.
+exec {ready}<> <(:)
+Xvfb -displayfd "$ready" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null' EXIT
-for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+read -r -t 10 number <&"$ready" || { echo "Xvfb did not start"; exit 1; }
+display=:$number
 export DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 
 program=$bin/app/riziko-infarktu
