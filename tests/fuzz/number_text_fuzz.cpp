@@ -20,7 +20,9 @@ void Check(bool condition, const char* what) {
   }
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 void CheckReading(std::string_view text) {
   const double v = kvo::ParseLeadingNumber(text);

@@ -19,10 +19,10 @@ void Check(bool condition, const char* what) {
   }
 }
 
-constexpr const char* kBoxes[13] = {
-    "txtProbCHD_0", "txtProbCHD_1", "txtProbCHD_2", "txtProbCHD_3", "txtProbCHD_4",
-    "txtProbCHD_5", "txtProbCHD_6", "txtProbCHD_7", "txtProbCHD_8", "txtProbCHD_9",
-    "txtVorlek",    "txtAge2",      "txtCHDRisk"};
+constexpr const char* kBoxes[13] = {"txtProbCHD_0", "txtProbCHD_1", "txtProbCHD_2", "txtProbCHD_3",
+                                    "txtProbCHD_4", "txtProbCHD_5", "txtProbCHD_6", "txtProbCHD_7",
+                                    "txtProbCHD_8", "txtProbCHD_9", "txtVorlek",    "txtAge2",
+                                    "txtCHDRisk"};
 
 bool IsNumber(std::string_view text, std::string_view sep) {
   if (text.starts_with('-')) text.remove_prefix(1);
