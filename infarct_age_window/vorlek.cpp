@@ -44,9 +44,9 @@ constexpr auto kAgeMessage = "Zadej věk (20-75 let) a pohlaví pro výpočet pr
 constexpr auto kPercentMessage =
     "Věk infarktu nelze spočítat: zadaná pravděpodobnost leží mimo rozsah výpočtu.";
 
-QWidget* NewControl(const VorlekControl& spec, QWidget* parent) {
-  const QString text = QString::fromUtf8(spec.text);
-  switch (spec.kind) {
+QWidget* NewControl(const VorlekControl& entry, QWidget* parent) {
+  const QString text = QString::fromUtf8(entry.text);
+  switch (entry.kind) {
     case VorlekKind::Label:
       return new QLabel(text, parent);
     case VorlekKind::TextBox:
@@ -80,7 +80,7 @@ Vorlek::Vorlek(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle("Věk-infarkt");
   setFont(DefaultWindowFont());
   resize(TwipsSize(6840, 3195));
-  for (const VorlekControl& spec : kControls) createControl(spec);
+  for (const VorlekControl& entry : kControls) createControl(entry);
   auto* sex = new QButtonGroup(this);
   sex->addButton(findChild<QRadioButton*>("optMale"));
   sex->addButton(findChild<QRadioButton*>("optFemale"));
@@ -95,10 +95,10 @@ Vorlek::Vorlek(QWidget* parent) : QWidget(parent, Qt::Window) {
   field("txtProb")->setFocus();
 }
 
-void Vorlek::createControl(const VorlekControl& spec) {
-  QWidget* widget = NewControl(spec, this);
-  widget->setObjectName(spec.name);
-  widget->setGeometry(TwipsRect(spec.left, spec.top, spec.width, spec.height));
+void Vorlek::createControl(const VorlekControl& entry) {
+  QWidget* widget = NewControl(entry, this);
+  widget->setObjectName(entry.name);
+  widget->setGeometry(TwipsRect(entry.left, entry.top, entry.width, entry.height));
   if (auto* label = qobject_cast<QLabel*>(widget)) FitCaption(label);
 }
 

@@ -18,7 +18,7 @@ class Vorlek : public QWidget {
   explicit Vorlek(QWidget* parent = nullptr);
 
  private:
-  void createControl(const VorlekControl& spec);
+  void createControl(const VorlekControl& entry);
   void setTabOrder();
   void keepTabOnSelectedOption();
 

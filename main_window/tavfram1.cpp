@@ -198,21 +198,21 @@ void ApplyLook(QWidget* widget, Look look) {
   }
 }
 
-QWidget* NewWidget(const ControlSpec& spec, QWidget* parent) {
-  const QString text = QString::fromUtf8(spec.text);
-  switch (spec.kind) {
+QWidget* NewWidget(const ControlSpec& entry, QWidget* parent) {
+  const QString text = QString::fromUtf8(entry.text);
+  switch (entry.kind) {
     case Kind::Label: {
       auto* label = new QLabel(text, parent);
       label->setWordWrap(true);
-      label->setAlignment(((spec.flags & kCentred) ? Qt::AlignHCenter : Qt::AlignLeft) |
+      label->setAlignment(((entry.flags & kCentred) ? Qt::AlignHCenter : Qt::AlignLeft) |
                           Qt::AlignTop);
       return label;
     }
     case Kind::TextBox: {
       auto* box = new QLineEdit(text, parent);
-      box->setReadOnly(spec.flags & kLocked);
-      if (spec.flags & kCentred) box->setAlignment(Qt::AlignCenter);
-      if (spec.flags & kNoTabStop) box->setFocusPolicy(Qt::ClickFocus);
+      box->setReadOnly(entry.flags & kLocked);
+      if (entry.flags & kCentred) box->setAlignment(Qt::AlignCenter);
+      if (entry.flags & kNoTabStop) box->setFocusPolicy(Qt::ClickFocus);
       return box;
     }
     case Kind::Button:
@@ -249,7 +249,7 @@ void Tavfram1::createClientArea() {
   clientArea_->setFont(DefaultWindowFont());
   clientArea_->setFixedSize(TwipsSize(9645, 6600));
   SetColours(clientArea_, kWindowGrey, clientArea_->palette().color(QPalette::WindowText));
-  for (const ControlSpec& spec : kControls) createControl(spec);
+  for (const ControlSpec& entry : kControls) createControl(entry);
   for (std::size_t i = 0; i < kInputFieldCount; ++i) {
     const auto* label = clientArea_->findChild<QLabel*>(kInputLabels[i]);
     field(kInputFields[i])->setAccessibleName(label->text().trimmed());
@@ -263,13 +263,13 @@ void Tavfram1::createClientArea() {
           &Tavfram1::cmdVorlek_Click);
 }
 
-void Tavfram1::createControl(const ControlSpec& spec) {
-  QWidget* widget = NewWidget(spec, clientArea_);
-  widget->setObjectName(spec.name);
-  widget->setGeometry(TwipsRect(spec.left, spec.top, spec.width, spec.height));
-  ApplyLook(widget, spec.look);
+void Tavfram1::createControl(const ControlSpec& entry) {
+  QWidget* widget = NewWidget(entry, clientArea_);
+  widget->setObjectName(entry.name);
+  widget->setGeometry(TwipsRect(entry.left, entry.top, entry.width, entry.height));
+  ApplyLook(widget, entry.look);
   if (auto* label = qobject_cast<QLabel*>(widget)) FitCaption(label);
-  if (spec.flags & kHidden) widget->hide();
+  if (entry.flags & kHidden) widget->hide();
 }
 
 void Tavfram1::createMenu() {

@@ -28,7 +28,7 @@ class Tavfram1 : public QMainWindow {
 
  private:
   void createClientArea();
-  void createControl(const ControlSpec& spec);
+  void createControl(const ControlSpec& entry);
   void createMenu();
   void setTabOrder();
 
