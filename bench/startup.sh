@@ -18,6 +18,7 @@ xvfb=$!
 trap 'kill $xvfb 2>/dev/null' EXIT
 read -r -t 10 number <&"$ready" || { echo "Xvfb did not start"; exit 1; }
 display=:$number
+for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
 export DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 
 program=$bin/app/riziko-infarktu

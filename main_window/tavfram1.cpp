@@ -2,24 +2,19 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include "infarct_age_window/vorlek.h"
 #include "main_window/message_box.h"
+#include "main_window/printing_loader.h"
 #include "main_window/risk_report.h"
 #include "main_window/svg_picture.h"
 #include "main_window/window_metrics.h"
-#include "main_window/window_printing.h"
 
 // Q_INIT_RESOURCE must be called outside any namespace; the resources live in a static library.
 static void InitResources() {
@@ -345,48 +340,15 @@ void Tavfram1::mAbout_Click() {
   ShowMessage(this, kAboutTitle, kAboutText);
 }
 
+// Printing lives in a module loaded on the first Tisk, so that start-up does not load Qt's
+// print support.
 void Tavfram1::mPrint_Click() {
-  const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-  if (printerInfo.isNull()) {
-    offerPdf();
-    return;
-  }
-  QPrinter printer(printerInfo, QPrinter::HighResolution);
-  printer.setDocName(windowTitle());
-  if (!PrintWidget(*clientArea_, printer)) {
+  if (const PrintWindowFunction print = LoadPrinting()) {
+    print(this, clientArea_);
+  } else {
     ShowMessage(this, kPrintTitle,
-                QString("Tisk na tiskárnu %1 se nepodařil. Zkontrolujte, zda je tiskárna "
-                        "zapnutá a tisková služba běží.")
-                    .arg(printerInfo.printerName()),
-                QMessageBox::Warning);
-  }
-}
-
-// Many desktops have no printer: the same page can go to a PDF file instead.
-void Tavfram1::offerPdf() {
-  QMessageBox box(QMessageBox::Information, kPrintTitle,
-                  "Není nainstalována žádná tiskárna. Okno můžete uložit jako PDF.",
-                  QMessageBox::NoButton, this);
-  QPushButton* save = box.addButton("Uložit jako PDF…", QMessageBox::AcceptRole);
-  box.setEscapeButton(box.addButton("Zrušit", QMessageBox::RejectRole));
-  box.setDefaultButton(save);
-  box.exec();
-  if (box.clickedButton() == save) savePdf();
-}
-
-void Tavfram1::savePdf() {
-  // The documents folder where there is one, else the home folder.
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (!QDir(folder).exists()) folder = QDir::homePath();
-  const QString path = QFileDialog::getSaveFileName(
-      this, "Uložit jako PDF", QDir(folder).filePath("Riziko infarktu.pdf"), "PDF (*.pdf)");
-  if (path.isEmpty()) return;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(path);
-  printer.setDocName(windowTitle());
-  if (!PrintWidget(*clientArea_, printer)) {
-    ShowMessage(this, kPrintTitle, QString("Soubor %1 se nepodařilo uložit.").arg(path),
+                "Tisk není k dispozici: chybí tisková část programu (" +
+                    QString(kPrintingModuleName) + ").",
                 QMessageBox::Warning);
   }
 }

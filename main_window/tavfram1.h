@@ -43,8 +43,6 @@ class Tavfram1 : public QMainWindow {
   void showAgeWarning();
   void showReportError(const ReportError& error);
   void writeResults(const std::array<BoxText, 13>& texts);
-  void offerPdf();
-  void savePdf();
 
   QWidget* clientArea_ = nullptr;
   QPointer<Vorlek> vorlek_;  // the one infarct-age window, while it is open

@@ -11,4 +11,9 @@ namespace kvo {
 // would not fit. Gives false when the printer cannot be opened or the job fails.
 bool PrintWidget(QWidget& area, QPrinter& printer);
 
+// The Tisk command: prints `area` on the default printer, with no dialog. Without a printer it
+// offers to save the same page as a PDF file of the user's choice; a failure gets a message.
+// `window` owns the messages and names the document.
+void PrintWindow(QWidget& window, QWidget& area);
+
 }  // namespace kvo

@@ -8,7 +8,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 DESTDIR=$work/root cmake --install "$build" --prefix /usr >/dev/null
-for file in bin/riziko-infarktu \
+for file in bin/riziko-infarktu lib/riziko-infarktu/riziko-infarktu-printing.so \
     share/applications/cz.rizikoinfarktu.RizikoInfarktu.desktop \
     share/metainfo/cz.rizikoinfarktu.RizikoInfarktu.metainfo.xml \
     share/icons/hicolor/scalable/apps/riziko-infarktu.svg \
@@ -26,7 +26,8 @@ for needed in libqt6widgets6 libqt6svg6 libqt6printsupport6 qt6-qpa-plugins font
   [[ $depends == *"$needed"* ]] || { echo "the package does not depend on $needed"; exit 1; }
 done
 contents=$(dpkg-deb -c "$deb")
-for file in ./usr/bin/riziko-infarktu ./usr/share/applications/cz.rizikoinfarktu.RizikoInfarktu.desktop \
+for file in ./usr/bin/riziko-infarktu ./usr/lib/riziko-infarktu/riziko-infarktu-printing.so \
+    ./usr/share/applications/cz.rizikoinfarktu.RizikoInfarktu.desktop \
     ./usr/share/icons/hicolor/256x256/apps/riziko-infarktu.png; do
   grep -qF "$file" <<<"$contents" || { echo "not packaged: $file"; exit 1; }
 done
