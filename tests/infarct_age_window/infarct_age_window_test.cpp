@@ -16,20 +16,12 @@
 #include "tests/support/modal_box_probe.h"
 #include "tests/support/widget_driving.h"
 
+using kvo::test::Czech;
+using kvo::test::English;
 using kvo::test::ModalBoxProbe;
+using kvo::test::Twips;
 
 namespace {
-
-QRect Twips(int left, int top, int width, int height) {
-  return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-QLocale Czech() {
-  return QLocale(QLocale::Czech, QLocale::CzechRepublic);
-}
-QLocale English() {
-  return QLocale(QLocale::English, QLocale::UnitedStates);
-}
 
 constexpr auto kAgeMessage = "Zadej věk (20-75 let) a pohlaví pro výpočet průměrného rizika KVO";
 

@@ -20,7 +20,10 @@
 #include "tests/support/modal_box_probe.h"
 #include "tests/support/widget_driving.h"
 
+using kvo::test::Czech;
+using kvo::test::English;
 using kvo::test::ModalBoxProbe;
+using kvo::test::Twips;
 
 namespace {
 
@@ -32,17 +35,6 @@ const QStringList kResults = {"txtProbCHD_0", "txtProbCHD_1", "txtProbCHD_2", "t
                               "txtCHDRisk"};
 constexpr auto kAgeWarning =
     "Pozor: ke správnému výpočtu musí být minimální věk u mužů 23,u žen 25 let";
-
-QRect Twips(int left, int top, int width, int height) {
-  return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-QLocale Czech() {
-  return QLocale(QLocale::Czech, QLocale::CzechRepublic);
-}
-QLocale English() {
-  return QLocale(QLocale::English, QLocale::UnitedStates);
-}
 
 }  // namespace
 

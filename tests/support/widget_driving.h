@@ -2,11 +2,26 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QLocale>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
 namespace kvo::test {
+
+// A rectangle given in twips, at 15 twips to a logical pixel: the tests' own reading of the
+// layout tables.
+inline QRect Twips(int left, int top, int width, int height) {
+  return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+inline QLocale Czech() {
+  return QLocale(QLocale::Czech, QLocale::CzechRepublic);
+}
+inline QLocale English() {
+  return QLocale(QLocale::English, QLocale::UnitedStates);
+}
 
 // The child of `window` with this object name; a missing control ends the test run.
 template <typename T = QLineEdit>
