@@ -47,6 +47,7 @@ class InfarctAgeWindowTest : public QObject {
   void controls();
   void initialState();
   void tabOrder();
+  void tabStopFollowsTheSelectedOption();
   void conversions_data();
   void conversions();
   void ageOutsideItsRangeShowsTheMessage_data();
@@ -164,6 +165,23 @@ void InfarctAgeWindowTest::tabOrder() {
                                  "txtAverageRisk", "txtProb"}));
 }
 
+void InfarctAgeWindowTest::tabStopFollowsTheSelectedOption() {
+  auto* female = control<QRadioButton>("optFemale");
+  auto* male = control<QRadioButton>("optMale");
+  const auto tabFromButtonReaches = [&](QRadioButton* option) {
+    control<QPushButton>("cmdVorlek")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    return QApplication::focusWidget() == option;
+  };
+  QTest::mouseClick(male, Qt::LeftButton);
+  QVERIFY(tabFromButtonReaches(male));
+  QTest::keyClick(male, Qt::Key_Down);  // the arrow keys move the selection within the group
+  QVERIFY(female->isChecked() && !male->isChecked());
+  QVERIFY(tabFromButtonReaches(female));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget()->objectName(), QString("cmdAvgAge"));
+}
+
 void InfarctAgeWindowTest::conversions_data() {
   QTest::addColumn<QString>("input");  // the field typed into
   QTest::addColumn<QString>("text");
@@ -257,9 +275,13 @@ void InfarctAgeWindowTest::percentageWithoutAFiniteAgeShowsAMessage() {
   ModalBoxProbe probe;
   click("cmdVorlek");
   QCOMPARE(probe.seen().size(), 1);
-  QCOMPARE(probe.seen().first().title, QString("Zadávej pozorně!"));
-  QVERIFY(probe.seen().first().text.startsWith("Věk infarktu nelze spočítat"));
+  const kvo::test::SeenBox box = probe.seen().first();
+  QCOMPARE(box.title, QString("Zadávej pozorně!"));
+  QVERIFY(box.text.startsWith("Věk infarktu nelze spočítat"));
+  QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+  QCOMPARE(box.buttonCount, 1);
   QCOMPARE(control("txtVorlek")->text(), before);
+  QCOMPARE(control("txtProb")->text(), "-2" + QString(37, '0'));
 }
 
 void InfarctAgeWindowTest::mainWindowOpensOneWindowAndKeepsItsContents() {
