@@ -100,9 +100,7 @@ const ControlSpec kControls[] = {
     {Kind::Label, "Label1_0", "Věk", 4800, 840, 1215, 255},
 };
 
-// The input fields in the order the report reads them, each with the label that names it.
-constexpr const char* kInputFields[kInputFieldCount] = {
-    "txtAge", "txtGender", "txtChol", "txtHDL", "txtSmoking", "txtSBP", "txtDM", "txtLVH"};
+// The labels that name the input fields, in the order the report reads the fields.
 constexpr const char* kInputLabels[kInputFieldCount] = {
     "Label1_0", "Label1_1", "Label1_2", "Label1_3", "Label1_5", "Label1_4", "Label1_6", "Label1_7"};
 
@@ -247,7 +245,7 @@ void Tavfram1::createClientArea() {
   for (const ControlSpec& entry : kControls) createControl(entry);
   for (std::size_t i = 0; i < kInputFieldCount; ++i) {
     const auto* label = clientArea_->findChild<QLabel*>(kInputLabels[i]);
-    field(kInputFields[i])->setAccessibleName(label->text().trimmed());
+    field(InputFieldBox(InputField(i)))->setAccessibleName(label->text().trimmed());
   }
   field("txtName")->setAccessibleName("Jméno");
   // The controls keep their places whatever the window's size.
@@ -293,14 +291,15 @@ void Tavfram1::setTabOrder() {
   }
 }
 
-QLineEdit* Tavfram1::field(const char* name) const {
-  return clientArea_->findChild<QLineEdit*>(name);
+QLineEdit* Tavfram1::field(std::string_view name) const {
+  return clientArea_->findChild<QLineEdit*>(
+      QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 std::array<std::string, 8> Tavfram1::inputTexts() const {
   std::array<std::string, kInputFieldCount> texts;
   for (std::size_t i = 0; i < kInputFieldCount; ++i) {
-    texts[i] = field(kInputFields[i])->text().toStdString();
+    texts[i] = field(InputFieldBox(InputField(i)))->text().toStdString();
   }
   return texts;
 }
@@ -332,7 +331,7 @@ void Tavfram1::showReportError(const ReportError& error) {
 
 void Tavfram1::writeResults(const std::array<BoxText, 13>& texts) {
   for (const BoxText& text : texts) {
-    field(text.box.c_str())->setText(QString::fromStdString(text.text));
+    field(text.box)->setText(QString::fromStdString(text.text));
   }
 }
 

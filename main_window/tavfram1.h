@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <array>
 #include <string>
+#include <string_view>
 
 class QLineEdit;
 class QMenu;
@@ -38,7 +39,7 @@ class Tavfram1 : public QMainWindow {
   void mPrint_Click();
   void mExit_Click();
 
-  QLineEdit* field(const char* name) const;
+  QLineEdit* field(std::string_view name) const;
   std::array<std::string, 8> inputTexts() const;
   void showAgeWarning();
   void showReportError(const ReportError& error);
