@@ -8,8 +8,11 @@
 #include <QRadioButton>
 #include <QtTest>
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <random>
+#include <string>
 
 #include "infarct_age_window/age_conversions.h"
 #include "infarct_age_window/vorlek.h"
@@ -116,6 +119,8 @@ class WindowsStressTest : public QObject {
   void clickCalcRisk();
   void clickInfarctAge();
   void clickAverageAge();
+  using Conversion = std::function<std::optional<std::string>(const QStringList&, bool)>;
+  void clickConversion(const char* button, const char* result, const Conversion& convert);
   void checkAnswers();
   kvo::Vorlek* openVorlek();
 
@@ -211,27 +216,29 @@ void WindowsStressTest::clickCalcRisk() {
 }
 
 void WindowsStressTest::clickInfarctAge() {
-  kvo::Vorlek* window = openVorlek();
-  const QStringList inputs = Texts(window, {"txtProb", "txtAge2"});
-  const QString before = window->findChild<QLineEdit*>("txtVorlek")->text();
-  const bool female = window->findChild<QRadioButton*>("optFemale")->isChecked();
-  const auto expected = kvo::InfarctAgeText(inputs[0].toStdString(), female, Separator());
-  QTest::mouseClick(window->findChild<QPushButton*>("cmdVorlek"), Qt::LeftButton);
-  QCOMPARE(Texts(window, {"txtProb", "txtAge2"}), inputs);
-  QCOMPARE(window->findChild<QLineEdit*>("txtVorlek")->text(),
-           expected ? QString::fromStdString(*expected) : before);
-  checkAnswers();
+  clickConversion("cmdVorlek", "txtVorlek", [](const QStringList& inputs, bool female) {
+    return kvo::InfarctAgeText(inputs[0].toStdString(), female, Separator());
+  });
 }
 
 void WindowsStressTest::clickAverageAge() {
+  clickConversion("cmdAvgAge", "txtAverageRisk", [](const QStringList& inputs, bool female) {
+    return kvo::AverageRiskText(inputs[1].toStdString(), female, Separator());
+  });
+}
+
+// Clicks a button of the infarct-age window: its result box then holds what `convert` gives
+// for the inputs, or its old text where that gives nothing.
+void WindowsStressTest::clickConversion(const char* button, const char* result,
+                                        const Conversion& convert) {
   kvo::Vorlek* window = openVorlek();
-  const QStringList inputs = Texts(window, {"txtProb", "txtAge2"});
-  const QString before = window->findChild<QLineEdit*>("txtAverageRisk")->text();
-  const bool female = window->findChild<QRadioButton*>("optFemale")->isChecked();
-  const auto expected = kvo::AverageRiskText(inputs[1].toStdString(), female, Separator());
-  QTest::mouseClick(window->findChild<QPushButton*>("cmdAvgAge"), Qt::LeftButton);
-  QCOMPARE(Texts(window, {"txtProb", "txtAge2"}), inputs);
-  QCOMPARE(window->findChild<QLineEdit*>("txtAverageRisk")->text(),
+  const QStringList names = {"txtProb", "txtAge2"};
+  const QStringList inputs = Texts(window, names);
+  const QString before = window->findChild<QLineEdit*>(result)->text();
+  const auto expected = convert(inputs, window->findChild<QRadioButton*>("optFemale")->isChecked());
+  QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
+  QCOMPARE(Texts(window, names), inputs);
+  QCOMPARE(window->findChild<QLineEdit*>(result)->text(),
            expected ? QString::fromStdString(*expected) : before);
   checkAnswers();
 }
