@@ -87,7 +87,6 @@ Vorlek::Vorlek(QWidget* parent) : QWidget(parent, Qt::Window) {
   findChild<QRadioButton*>("optFemale")->setChecked(true);
   setTabOrder();
   keepTabOnSelectedOption();
-  connect(sex, &QButtonGroup::buttonToggled, this, &Vorlek::keepTabOnSelectedOption);
   connect(findChild<QPushButton*>("cmdVorlek"), &QPushButton::clicked, this,
           &Vorlek::cmdVorlek_Click);
   connect(findChild<QPushButton*>("cmdAvgAge"), &QPushButton::clicked, this,
@@ -110,7 +109,8 @@ void Vorlek::setTabOrder() {
   }
 }
 
-// The Tab key stops at the selected option only; the arrow keys move between the two.
+// The Tab key stops at the selected option only; the arrow keys move between the two. Qt keeps
+// this up when the selection changes, but at load both options would be Tab stops.
 void Vorlek::keepTabOnSelectedOption() {
   for (auto* option : findChildren<QRadioButton*>()) {
     option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
