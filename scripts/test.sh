@@ -12,6 +12,7 @@ args=(-DKVO_WERROR=ON)
 if [ "${1:-}" = --sanitize ]; then
   dir="$ROOT/build/asan"
   args+=(-DKVO_SANITIZE=ON -DKVO_BUILD_BENCH=OFF)
+  export LSAN_OPTIONS=suppressions=$ROOT/tests/sanitizer/lsan.supp:print_suppressions=0
 fi
 configure_and_build "$dir" "${args[@]}"
 ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)"
